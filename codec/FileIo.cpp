@@ -1,0 +1,111 @@
+#include "FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "IoError.h"
+
+namespace zanfo {
+
+std::atomic<bool> cancelRequested{false};
+
+UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        fd_ = other.Release();
+    }
+    return *this;
+}
+
+UniqueFd::~UniqueFd() { Close(); }
+
+int UniqueFd::Release()
+{
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+}
+
+int UniqueFd::Close()
+{
+    if (fd_ < 0) return 0;
+    const int result = ::close(Release());
+    return result == 0 ? 0 : errno;
+}
+
+UniqueFd OpenInput(const std::string& path, int& error)
+{
+    error = 0;
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.Valid()) {
+        error = errno;
+        return fd;
+    }
+    struct stat st;
+    if (::fstat(fd.Get(), &st) != 0) {
+        error = errno;
+        return UniqueFd();
+    }
+    if (S_ISDIR(st.st_mode)) {
+        error = EISDIR;
+        return UniqueFd();
+    }
+    return fd;
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat sa, sb;
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+std::uint64_t FileSize(int fd)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    return std::uint64_t(st.st_size);
+}
+
+std::size_t FileSource::Read(std::uint8_t* buffer, std::size_t count)
+{
+    if (cancelRequested.load(std::memory_order_relaxed)) throw Cancelled();
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::read(fd_, buffer + done, count - done);
+        if (n > 0) {
+            done += std::size_t(n);
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            throw IoError::FromErrno(errno);
+        } else if (cancelRequested.load(std::memory_order_relaxed)) {
+            throw Cancelled();
+        }
+    }
+    return done;
+}
+
+std::size_t FileSink::Write(const std::uint8_t* data, std::size_t count)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::write(fd_, data + done, count - done);
+        if (n > 0) {
+            done += std::size_t(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n == 0 || errno == ENOSPC || errno == EDQUOT || errno == EFBIG) {
+            break;  // the medium is full: the codec reports it
+        } else {
+            throw IoError::FromErrno(errno);
+        }
+    }
+    return done;
+}
+
+}  // namespace zanfo

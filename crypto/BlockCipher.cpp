@@ -1,0 +1,7 @@
+#include "BlockCipher.h"
+
+namespace zanfo {
+
+TDCP_blockcipher::TDCP_blockcipher(TComponent* owner) : TComponent(owner) {}
+
+}  // namespace zanfo
