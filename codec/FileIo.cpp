@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "IoError.h"
 
@@ -71,41 +73,82 @@ std::uint64_t FileSize(int fd)
     return std::uint64_t(st.st_size);
 }
 
-std::size_t FileSource::Read(std::uint8_t* buffer, std::size_t count)
+FileSource::FileSource(int fd) : fd_(fd), buffer_(new std::uint8_t[FileBufferSize]) {}
+
+// Refills the buffer; a read is retried until the buffer is full or the file ends.
+std::size_t FileSource::Fill()
 {
-    if (cancelRequested.load(std::memory_order_relaxed)) throw Cancelled();
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t n = ::read(fd_, buffer + done, count - done);
+    begin_ = end_ = 0;
+    while (end_ < FileBufferSize && !atEnd_) {
+        const ssize_t n = ::read(fd_, buffer_.get() + end_, FileBufferSize - end_);
         if (n > 0) {
-            done += std::size_t(n);
+            end_ += std::size_t(n);
         } else if (n == 0) {
-            break;
+            atEnd_ = true;
         } else if (errno != EINTR) {
             throw IoError::FromErrno(errno);
         } else if (cancelRequested.load(std::memory_order_relaxed)) {
             throw Cancelled();
         }
     }
+    return end_;
+}
+
+std::size_t FileSource::Read(std::uint8_t* buffer, std::size_t count)
+{
+    if (cancelRequested.load(std::memory_order_relaxed)) throw Cancelled();
+    std::size_t done = 0;
+    while (done < count) {
+        if (begin_ == end_ && (atEnd_ || Fill() == 0)) break;
+        const std::size_t n = std::min(count - done, end_ - begin_);
+        std::memcpy(buffer + done, buffer_.get() + begin_, n);
+        begin_ += n;
+        done += n;
+    }
     return done;
 }
+
+FileSink::FileSink(int fd) : fd_(fd), buffer_(new std::uint8_t[FileBufferSize]) {}
+
+// Whatever is still buffered when the sink goes was not flushed: it belongs to a
+// run that failed, and its temporary file is removed anyway.
+FileSink::~FileSink() = default;
 
 std::size_t FileSink::Write(const std::uint8_t* data, std::size_t count)
 {
     std::size_t done = 0;
     while (done < count) {
-        const ssize_t n = ::write(fd_, data + done, count - done);
+        if (used_ == FileBufferSize && !Drain()) break;
+        const std::size_t n = std::min(count - done, FileBufferSize - used_);
+        std::memcpy(buffer_.get() + used_, data + done, n);
+        used_ += n;
+        done += n;
+    }
+    return done;
+}
+
+void FileSink::Flush()
+{
+    if (!Drain()) throw IoError::DiskFull();
+}
+
+bool FileSink::Drain()
+{
+    std::size_t done = 0;
+    while (done < used_) {
+        const ssize_t n = ::write(fd_, buffer_.get() + done, used_ - done);
         if (n > 0) {
             done += std::size_t(n);
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n == 0 || errno == ENOSPC || errno == EDQUOT || errno == EFBIG) {
-            break;  // the medium is full: the codec reports it
+            return false;  // the medium is full: the codec reports it
         } else {
             throw IoError::FromErrno(errno);
         }
     }
-    return done;
+    used_ = 0;
+    return true;
 }
 
 }  // namespace zanfo

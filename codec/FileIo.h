@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "Stream.h"
@@ -39,24 +40,41 @@ bool SameFile(const std::string& a, const std::string& b);
 // Size of an open file in bytes, 0 when it is not a regular file.
 std::uint64_t FileSize(int fd);
 
+// File reads and writes go through a buffer of this size: one system call per
+// 256 KiB rather than per 8 KiB chunk.
+inline constexpr std::size_t FileBufferSize = 256 * 1024;
+
 // Reads a file descriptor; a read is retried until full or at the end.
 class FileSource final : public ByteSource {
 public:
-    explicit FileSource(int fd) : fd_(fd) {}
+    explicit FileSource(int fd);
     std::size_t Read(std::uint8_t* buffer, std::size_t count) override;
 
 private:
+    std::size_t Fill();
+
     int fd_;
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t begin_ = 0, end_ = 0;
+    bool atEnd_ = false;
 };
 
 // Writes a file descriptor; a full disk shows as a short count.
 class FileSink final : public ByteSink {
 public:
-    explicit FileSink(int fd) : fd_(fd) {}
+    explicit FileSink(int fd);
+    ~FileSink() override;
     std::size_t Write(const std::uint8_t* data, std::size_t count) override;
+    // Writes out what is buffered; raises IoError (Disk full included).
+    void Flush();
 
 private:
+    // Writes out the buffer; false when the medium is full.
+    bool Drain();
+
     int fd_;
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t used_ = 0;
 };
 
 }  // namespace zanfo

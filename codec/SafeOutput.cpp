@@ -94,6 +94,7 @@ int SafeOutput::Open(const std::string& path, Access access)
 
 void SafeOutput::Commit()
 {
+    sink_->Flush();
     // The data reach the disk before the name moves, so a crash leaves the old
     // file or the new one, never a hole.
     if (::fsync(fd_.Get()) != 0 && errno != EINVAL) throw IoError::FromErrno(errno);

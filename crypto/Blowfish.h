@@ -28,9 +28,11 @@ public:
 
 private:
     void CheckInitialized() const;
+    uint32_t F(uint32_t x) const;
     void Encrypt(uint32_t& l, uint32_t& r) const;
     void Decrypt(uint32_t& l, uint32_t& r) const;
-    void Decrypt4(uint32_t (&l)[4], uint32_t (&r)[4]) const;
+    // CBC-decrypts eight blocks at once; cl, cr is the chaining value.
+    void Decrypt8(const uint8_t* in, uint8_t* out, uint32_t& cl, uint32_t& cr) const;
     void XorTail(const uint8_t* in, uint8_t* out, int32_t r) const;
 
     uint8_t iv_[8];
