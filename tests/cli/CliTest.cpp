@@ -15,6 +15,7 @@
 #include "codec/ProtectedFile.h"
 #include "crypto/Blowfish.h"
 #include "support/Hex.h"
+#include "support/SmallDisk.h"
 #include "support/TempDir.h"
 
 extern char** environ;
@@ -219,4 +220,18 @@ TEST(Cli, InterruptLeavesNoPartialFile)
     EXPECT_NE(r.err.find("interrupted"), std::string::npos) << r.err;
     EXPECT_EQ(ReadFile(dir / "slow.xxx"), "precious");
     EXPECT_EQ(dir.Listing(), "slow slow.xxx ");
+}
+
+TEST(Cli, FullDiskKeepsTheExistingOutput)
+{
+    SmallDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << "mounting a small file system needs root";
+    TempDir dir;
+    WriteFile(dir / "big", Pattern(200000));
+    WriteFile(disk.Dir() / "big.xxx", "precious");
+    const Result r = RunCli({"codify", dir / "big", "-o", disk.Dir() / "big.xxx", "--password-stdin"}, "pw\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Disk full"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadFile(disk.Dir() / "big.xxx"), "precious");
+    EXPECT_EQ(disk.Dir().Listing(), "big.xxx ");
 }
