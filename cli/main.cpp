@@ -13,6 +13,7 @@
 #include "Password.h"
 #include "codec/FileIo.h"
 #include "codec/IoError.h"
+#include "codec/ProgressSource.h"
 #include "codec/ProtectedFile.h"
 #include "codec/SafeOutput.h"
 #include "crypto/Blowfish.h"
@@ -87,36 +88,30 @@ void CatchInterrupts()
     for (int sig : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(sig, &action, nullptr);
 }
 
-// Counts what passes and redraws a progress line at most ten times a second.
-class ProgressSource final : public ByteSource {
+// Redraws "NAME  NN%" on standard error at most ten times a second.
+class ProgressLine {
 public:
-    ProgressSource(ByteSource& inner, std::string name, std::uint64_t total, bool show)
-        : inner_(inner), name_(std::move(name)), total_(total), show_(show)
+    ProgressLine(std::string name, std::uint64_t total, bool show)
+        : name_(std::move(name)), total_(total), show_(show && total > 0)
     {
     }
-    ~ProgressSource() override
+    ~ProgressLine()
     {
         if (drawn_) std::fputc('\n', stderr);
     }
-    std::size_t Read(std::uint8_t* buffer, std::size_t count) override
+    void Update(std::uint64_t done)
     {
-        const std::size_t n = inner_.Read(buffer, count);
-        done_ += n;
-        if (show_ && total_ > 0) {
-            const auto now = std::chrono::steady_clock::now();
-            if (now >= next_ || done_ == total_) {
-                next_ = now + std::chrono::milliseconds(100);
-                std::fprintf(stderr, "\r%s %3u%%", name_.c_str(), unsigned(done_ * 100 / total_));
-                drawn_ = true;
-            }
-        }
-        return n;
+        if (!show_) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now < next_ && done != total_) return;
+        next_ = now + std::chrono::milliseconds(100);
+        std::fprintf(stderr, "\r%s %3u%%", name_.c_str(), unsigned(done * 100 / total_));
+        drawn_ = true;
     }
 
 private:
-    ByteSource& inner_;
     std::string name_;
-    std::uint64_t total_, done_ = 0;
+    std::uint64_t total_;
     bool show_, drawn_ = false;
     std::chrono::steady_clock::time_point next_{};
 };
@@ -234,7 +229,8 @@ public:
         if (!password_ && !AskPassword()) return cancelRequested ? kInterrupted : kFailed;
 
         FileSource file(in.Get());
-        ProgressSource source(file, input, FileSize(in.Get()), options_.progress && ::isatty(2));
+        ProgressLine line(input, FileSize(in.Get()), options_.progress && ::isatty(2));
+        ProgressSource source(file, [&line](std::uint64_t done) { line.Update(done); });
         try {
             if (options_.decode) {
                 if (DecodeFile(cipher_, *password_, source, out.Sink()) == DecodeResult::Refused) {

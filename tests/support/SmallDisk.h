@@ -20,6 +20,11 @@ public:
         if (mounted_) ::umount2(dir_.Path().c_str(), MNT_DETACH);
     }
     bool Mounted() const { return mounted_; }
+    // Makes the file system read-only: nothing on it can be opened for writing, by root either.
+    bool MakeReadOnly()
+    {
+        return mounted_ && ::mount("tmpfs", dir_.Path().c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+    }
     const TempDir& Dir() const { return dir_; }
 
 private:
