@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev   # compilers, sanitizer and fuzzer runtimes
   libgtest-dev libbenchmark-dev                    # tests and benchmarks
   qt6-base-dev libgl-dev                           # the window
-  xvfb xauth                                       # a display for screenshots
+  xvfb xauth fonts-liberation2 imagemagick         # a display, the fonts the window asks for, screenshots
   openssl desktop-file-utils dpkg-dev file         # benchmarks, desktop entry check, packaging
 )
 
