@@ -4,4 +4,4 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 "$here/setup.sh"
 "$here/build.sh"
-exec "$here/../build/cli/zanfo-cli" "$@"
+exec "$here/../build/app/zanfo" "$@"
