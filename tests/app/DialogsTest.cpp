@@ -14,6 +14,7 @@
 #include "crypto/Blowfish.h"
 #include "lang/MessageTexts.h"
 #include "support/Hex.h"
+#include "support/Protect.h"
 #include "support/TempDir.h"
 #include "ModalAnswers.h"
 
@@ -21,15 +22,6 @@ using namespace zanfo;
 
 namespace {
 
-ModalAnswers::Answer Type(const QString& text, int key = Qt::Key_Return)
-{
-    return [text, key](QWidget* dialog) {
-        auto* edit = dialog->findChild<QLineEdit*>("PasswordEdit");
-        ASSERT_NE(edit, nullptr);
-        TypeText(edit, text);
-        QTest::keyClick(edit, Qt::Key(key));
-    };
-}
 
 ModalAnswers::Answer Expect(QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
@@ -43,14 +35,6 @@ ModalAnswers::Answer Expect(QMessageBox::Icon icon, const QString& caption, cons
     };
 }
 
-std::string Protect(const std::string& password, const std::string& plain)
-{
-    TDCP_blowfish cipher;
-    MemorySource source(plain);
-    MemorySink sink;
-    EncodeFile(cipher, password, source, sink);
-    return sink.Bytes();
-}
 
 }  // namespace
 
@@ -75,7 +59,7 @@ TEST(Dialogs, PasswordBoxAnswers)
             EXPECT_EQ(dialog->findChild<QLabel*>()->text(), "Type the Password");
             auto* edit = dialog->findChild<QLineEdit*>("PasswordEdit");
             EXPECT_EQ(edit->echoMode(), QLineEdit::Normal);
-            Type(c.typed, c.key)(dialog);
+            Type(c.typed, Qt::Key(c.key))(dialog);
         }};
         EXPECT_EQ(PasswordBox::Ask(nullptr, "Type the Password"), c.result) << c.typed.toStdString();
         EXPECT_EQ(answers.Left(), 0u);

@@ -1,6 +1,10 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -45,4 +49,19 @@ inline void TypeText(QWidget* widget, const QString& text)
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+// An answer for the password box: types the text, then presses the key (Enter is OK).
+inline ModalAnswers::Answer Type(const QString& text, Qt::Key key = Qt::Key_Return)
+{
+    return [text, key](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>("PasswordEdit");
+        if (!edit) {
+            ADD_FAILURE() << "expected the password box, got " << dialog->objectName().toStdString();
+            dialog->close();
+            return;
+        }
+        TypeText(edit, text);
+        QTest::keyClick(edit, key);
+    };
 }

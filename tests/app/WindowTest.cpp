@@ -19,6 +19,7 @@
 #include "crypto/Blowfish.h"
 #include "lang/LanguageChoice.h"
 #include "support/Hex.h"
+#include "support/Protect.h"
 #include "support/TempDir.h"
 
 using namespace zanfo;
@@ -56,24 +57,7 @@ struct Window {
     TFP fp;
 };
 
-std::string Protect(const std::string& password, const std::string& plain)
-{
-    TDCP_blowfish cipher;
-    MemorySource source(plain);
-    MemorySink sink;
-    EncodeFile(cipher, password, source, sink);
-    return sink.Bytes();
-}
 
-ModalAnswers::Answer Type(const QString& text)
-{
-    return [text](QWidget* dialog) {
-        auto* edit = dialog->findChild<QLineEdit*>("PasswordEdit");
-        ASSERT_NE(edit, nullptr);
-        TypeText(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    };
-}
 
 ModalAnswers::Answer Ok(const QString& expectedText)
 {

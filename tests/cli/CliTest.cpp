@@ -15,6 +15,7 @@
 #include "codec/ProtectedFile.h"
 #include "crypto/Blowfish.h"
 #include "support/Hex.h"
+#include "support/Protect.h"
 #include "support/SmallDisk.h"
 #include "support/TempDir.h"
 
@@ -72,14 +73,6 @@ Result RunCli(const std::vector<std::string>& args, const std::string& input = "
     return Cli(args, input, detached).Wait();
 }
 
-std::string Protect(const std::string& password, const std::string& plain)
-{
-    zanfo::TDCP_blowfish cipher;
-    zanfo::MemorySource source(plain);
-    zanfo::MemorySink sink;
-    zanfo::EncodeFile(cipher, password, source, sink);
-    return sink.Bytes();
-}
 
 }  // namespace
 

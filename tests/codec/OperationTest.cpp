@@ -11,6 +11,7 @@
 #include "crypto/Blowfish.h"
 #include "lang/LanguageTable.h"
 #include "support/Hex.h"
+#include "support/Protect.h"
 #include "support/SmallDisk.h"
 #include "support/TempDir.h"
 
@@ -63,14 +64,6 @@ private:
     std::string in_, out_;
 };
 
-std::string Protect(const std::string& password, const std::string& plain)
-{
-    TDCP_blowfish cipher;
-    MemorySource source(plain);
-    MemorySink sink;
-    EncodeFile(cipher, password, source, sink);
-    return sink.Bytes();
-}
 
 std::vector<std::string> Log(std::initializer_list<std::string> lines) { return lines; }
 
