@@ -7,16 +7,23 @@ here="$(cd "$(dirname "$0")" && pwd)"
 cd "$here/.."
 "$here/setup.sh"
 
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+
 echo "== Release build and tests"
 "$here/build.sh"
-ctest --test-dir build --output-on-failure -j2
+ctest --test-dir build --output-on-failure -j2 | tee -a "$log"
 
 echo "== Tests under ASan and UBSan"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DZANFO_SANITIZE=address,undefined >/dev/null
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j2
+  ctest --test-dir build-asan --output-on-failure -j2 | tee -a "$log"
 
 echo "== Fuzzing the decoder for ${ZANFO_FUZZ_SECONDS:=30} s"
 "$here/fuzz.sh" "$ZANFO_FUZZ_SECONDS"
+
+# One closing line for both runs (a failure above has already stopped the script).
+awk '/tests passed, [0-9]+ tests failed out of/ {total += $NF; failed += $4}
+     END {printf "%d passed, %d failed\n", total - failed, failed}' "$log"
