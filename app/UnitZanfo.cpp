@@ -1,6 +1,10 @@
 #include "UnitZanfo.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -97,6 +101,7 @@ void TFP::CreateControls()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(687, 173);
+    setAcceptDrops(true);
     // The design's font; where it is missing, Qt falls back to the system's sans.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
@@ -202,6 +207,8 @@ void TFP::CreateControls()
     SkinData1.Apply(this);
 }
 
+void TFP::SetProgressDelay(int ms) { host_->SetProgressDelay(ms); }
+
 void TFP::SetCaption(LanguageItem item, const QString& text)
 {
     using I = LanguageItem;
@@ -265,26 +272,66 @@ void TFP::FormShow()
     OutFileBox->setText(ProposePlainName(first));
 }
 
+void TFP::TakePlainFile(const QString& path)
+{
+    InFileBox->setText(path);
+    // Nothing else on this system would ever create the folder of proposals.
+    QDir().mkpath(DefaultOutputFolder());
+    OutFileBox->setText(ProposeProtectedName(path));
+    B_C->setFocus();
+}
+
+void TFP::TakeProtectedFile(const QString& path)
+{
+    InFileBox->setText(path);
+    OutFileBox->setText(ProposePlainName(path));
+    B_D->setFocus();
+}
+
 void TFP::B_NovoArquivoClick()
 {
     const std::optional<QString> picked = dialogRunner_(this, OpenDialog1);
     if (!picked) return;
-    InFileBox->setText(*picked);
-    // Nothing else on this system would ever create the folder of proposals.
-    QDir().mkpath(DefaultOutputFolder());
-    OutFileBox->setText(ProposeProtectedName(*picked));
     OpenDialog1.FileName = QStringLiteral(" ");
-    B_C->setFocus();
+    TakePlainFile(*picked);
 }
 
 void TFP::B_AbrirArquivoClick()
 {
     const std::optional<QString> picked = dialogRunner_(this, OpenDialog2);
     if (!picked) return;
-    InFileBox->setText(*picked);
-    OutFileBox->setText(ProposePlainName(*picked));
     OpenDialog2.FileName = QStringLiteral(" ");
-    B_D->setFocus();
+    TakeProtectedFile(*picked);
+}
+
+namespace {
+
+// The one existing file a drop carries, or nothing: folders, several files and
+// anything that is not a file are not taken.
+std::optional<QString> DroppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile()) return std::nullopt;
+    return QDir::toNativeSeparators(url.toLocalFile());
+}
+
+}  // namespace
+
+void TFP::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void TFP::dropEvent(QDropEvent* event)
+{
+    const std::optional<QString> file = DroppedFile(event->mimeData());
+    if (!file) return;
+    event->acceptProposedAction();
+    if (file->endsWith(QStringLiteral(".xxx"), Qt::CaseInsensitive))
+        TakeProtectedFile(*file);
+    else
+        TakePlainFile(*file);
 }
 
 void TFP::B_CClick()

@@ -55,6 +55,8 @@ public:
 
     // Puts another file dialog in place of the real one.
     void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
+    // How long Codify or Decodify runs before the progress dialog shows (500 ms).
+    void SetProgressDelay(int ms);
 
     void SetCaption(LanguageItem item, const QString& text) override;
     void SetLeft(LanguageItem item, int left) override;
@@ -73,9 +75,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
+    // Fills both boxes for a plain file to protect, as New File does.
+    void TakePlainFile(const QString& path);
+    // Fills both boxes for a protected file to restore, as Open File does.
+    void TakeProtectedFile(const QString& path);
     void SelectLanguage(Language language);
 
     QStringList arguments_;

@@ -40,6 +40,21 @@ private:
     std::string bytes_;
 };
 
+// Tells the host that the codec runs, and that it has ended, however it ends.
+class RunScope {
+public:
+    RunScope(OperationHost& host, const std::string& inFile, std::uint64_t total) : host_(host)
+    {
+        host_.RunStarted(inFile, total);
+    }
+    ~RunScope() { host_.RunEnded(); }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+private:
+    OperationHost& host_;
+};
+
 }  // namespace
 
 void RunOperation(OperationKind operation, OperationHost& host)
@@ -80,22 +95,24 @@ void RunOperation(OperationKind operation, OperationHost& host)
     const Password password(*bytes);
     SecureZero(bytes->data(), bytes->size());
 
-    FileSource file(input.Get());
-    const std::uint64_t total = FileSize(input.Get());
-    ProgressSource source(file, [&](std::uint64_t done) { host.Progress(done, total); });
+    DecodeResult result = DecodeResult::Accepted;
     try {
-        if (operation == OperationKind::Codify) {
+        FileSource file(input.Get());
+        ProgressSource source(file, [&](std::uint64_t done) { host.Progress(done); });
+        const RunScope scope(host, in, FileSize(input.Get()));
+        if (operation == OperationKind::Codify)
             EncodeFile(host.Cipher(), password.Bytes(), source, output.Sink());
-        } else if (DecodeFile(host.Cipher(), password.Bytes(), source, output.Sink()) ==
-                   DecodeResult::Refused) {
-            host.ShowMessage(host.Text(MsgPasswordIncorrect));
-            input.Close();
-            output.Discard();
-            host.ClearFileBoxes();
-            return;
-        }
+        else
+            result = DecodeFile(host.Cipher(), password.Bytes(), source, output.Sink());
     } catch (const Cancelled&) {
         return;  // stopped by the user: nothing written, no message
+    }
+    if (result == DecodeResult::Refused) {
+        host.ShowMessage(host.Text(MsgPasswordIncorrect));  // both files still open
+        input.Close();
+        output.Discard();
+        host.ClearFileBoxes();
+        return;
     }
     output.Commit();
     if (const int closeError = input.Close()) throw IoError::FromErrno(closeError);

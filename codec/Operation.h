@@ -29,9 +29,12 @@ public:
     virtual std::optional<std::string> AskPassword(const std::string& prompt) = 0;
     // The cipher of every run.
     virtual TDCP_blockcipher& Cipher() = 0;
-    // Called after each chunk read with the bytes read so far and the input's size
-    // (0 when unknown); may raise Cancelled to stop the run.
-    virtual void Progress(std::uint64_t /*done*/, std::uint64_t /*total*/) {}
+    // The codec starts on the input (total: its size, 0 when unknown) and, on every
+    // path, ends. In between, Progress after each chunk read, with the bytes read
+    // so far; it may raise Cancelled to stop the run.
+    virtual void RunStarted(const std::string& /*inFile*/, std::uint64_t /*total*/) {}
+    virtual void Progress(std::uint64_t /*done*/) {}
+    virtual void RunEnded() {}
 };
 
 enum class OperationKind { Codify, Decodify };

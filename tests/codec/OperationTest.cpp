@@ -45,18 +45,24 @@ public:
         return p;
     }
     TDCP_blockcipher& Cipher() override { return cipher; }
-    void Progress(std::uint64_t done, std::uint64_t total) override
+    void RunStarted(const std::string& inFile, std::uint64_t total) override
     {
-        progress.emplace_back(done, total);
+        log.push_back("run started: " + std::to_string(total));
+        EXPECT_EQ(inFile, in_);
+    }
+    void Progress(std::uint64_t done) override
+    {
+        progress.push_back(done);
         if (cancelAfter && progress.size() >= cancelAfter) throw Cancelled();
     }
+    void RunEnded() override { log.push_back("run ended"); }
 
     bool BoxesCleared() const { return in_.empty() && out_.empty(); }
 
     const LanguageTexts* texts = &LanguageTable[0];
     std::deque<std::string> passwords;
     std::vector<std::string> log;
-    std::vector<std::pair<std::uint64_t, std::uint64_t>> progress;
+    std::vector<std::uint64_t> progress;
     std::size_t cancelAfter = 0;
     TDCP_blowfish cipher;
 
@@ -135,8 +141,8 @@ TEST(Operation, CodifyAndDecodifyRoundTrip)
         ScriptedHost codify(dir / "plain", dir / "plain.xxx");
         codify.passwords = {"Seña"};
         RunOperation(OperationKind::Codify, codify);
-        EXPECT_EQ(codify.log, Log({"password box: Type the Password",
-                                   "message:                File Codified               "}));
+        EXPECT_EQ(codify.log, Log({"password box: Type the Password", "run started: " + std::to_string(n),
+                                   "run ended", "message:                File Codified               "}));
         EXPECT_TRUE(codify.BoxesCleared());
         EXPECT_EQ(ReadFile(dir / "plain.xxx"), Protect("Se\xF1" "a", plain)) << n;
         EXPECT_FALSE(codify.cipher.Initialized()) << "the key is burned";
@@ -144,8 +150,8 @@ TEST(Operation, CodifyAndDecodifyRoundTrip)
         ScriptedHost decodify(dir / "plain.xxx", dir / "back");
         decodify.passwords = {"Seña"};
         RunOperation(OperationKind::Decodify, decodify);
-        EXPECT_EQ(decodify.log, Log({"password box: Type the Password",
-                                     "message:              File Decoded             "}));
+        EXPECT_EQ(decodify.log, Log({"password box: Type the Password", "run started: " + std::to_string(n + 32),
+                                     "run ended", "message:              File Decoded             "}));
         EXPECT_EQ(ReadFile(dir / "back"), plain) << n;
         struct stat st;
         ::stat((dir / "back").c_str(), &st);
@@ -163,7 +169,7 @@ TEST(Operation, WrongPasswordLeavesAnExistingOutputByteForByte)
     ScriptedHost host(dir / "x.xxx", dir / "x");
     host.passwords = {"wrong"};
     RunOperation(OperationKind::Decodify, host);
-    EXPECT_EQ(host.log, Log({"password box: Type the Password",
+    EXPECT_EQ(host.log, Log({"password box: Type the Password", "run started: 9032", "run ended",
                              "message:               Password Incorrect             "}));
     EXPECT_TRUE(host.BoxesCleared());
     EXPECT_EQ(ReadFile(dir / "x"), "precious");
@@ -256,7 +262,7 @@ TEST(Operation, MessagesComeInTheCurrentLanguage)
     host.texts = &LanguageTable[1];
     host.passwords = {"pw"};
     RunOperation(OperationKind::Codify, host);
-    EXPECT_EQ(host.log, Log({"password box: Digite la Seña",
+    EXPECT_EQ(host.log, Log({"password box: Digite la Seña", "run started: 4", "run ended",
                              "message:                Archivo Codificado               "}));
 
     ScriptedHost wrong(dir / "in.xxx", dir / "out");
@@ -276,8 +282,9 @@ TEST(Operation, ProgressIsReportedAndCancelStopsBetweenChunks)
     host.cancelAfter = 3;
     RunOperation(OperationKind::Codify, host);
     ASSERT_EQ(host.progress.size(), 3u);
-    EXPECT_EQ(host.progress[0], std::make_pair(std::uint64_t(8192), std::uint64_t(5 * 8192 + 3)));
-    EXPECT_EQ(host.log.size(), 1u) << "no message after a cancel";
+    EXPECT_EQ(host.progress, (std::vector<std::uint64_t>{8192, 16384, 24576}));
+    EXPECT_EQ(host.log, Log({"password box: Type the Password", "run started: 40963", "run ended"}))
+        << "no message after a cancel";
     EXPECT_FALSE(host.BoxesCleared());
     EXPECT_EQ(ReadFile(dir / "in.xxx"), "precious");
     EXPECT_EQ(dir.Listing(), "in in.xxx ");
