@@ -7,7 +7,7 @@ mib="${1:-256}"
 dir="$(mktemp -d "${2:-/tmp}/zanfo-bench-XXXXXX")"
 trap 'rm -rf "$dir"' EXIT
 
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZANFO_BENCH=ON -DZANFO_TESTS=OFF >/dev/null
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZANFO_BENCH=ON -DZANFO_TESTS=OFF -DZANFO_GUI=ON >/dev/null
 cmake --build build-bench >/dev/null
 cli=build-bench/cli/zanfo-cli
 
