@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev                           # the window
   xvfb xauth fonts-liberation2 imagemagick         # a display, the fonts the window asks for, screenshots
   openssl desktop-file-utils dpkg-dev file         # benchmarks, desktop entry check, packaging
+  libxml2-utils shared-mime-info groff-base bc
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, builds Zanfo and runs every test: the suite as
 # shipped, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and the fuzz target for a short while.
+# the Debian package (in CI, or with ZANFO_PACKAGE_TEST=1), and the fuzz target
+# for a short while.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 cd "$here/.."
@@ -20,6 +21,12 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j2 | tee -a "$log"
+
+# Installing the package changes the machine: CI does it, a developer asks for it.
+if [ "${CI:-}" = "true" ] || [ "${ZANFO_PACKAGE_TEST:-}" = "1" ]; then
+  echo "== The Debian package"
+  "$here/package-test.sh"
+fi
 
 echo "== Fuzzing the decoder for ${ZANFO_FUZZ_SECONDS:=30} s"
 "$here/fuzz.sh" "$ZANFO_FUZZ_SECONDS"

@@ -154,6 +154,9 @@ int main(int argc, char** argv)
               Save(Tick(), out.filePath("tick.png"), "png") &&
               Save(Icon(16), out.filePath("zanfo16.png"), "png") &&
               Save(Icon(32), out.filePath("zanfo32.png"), "png") &&
+              Save(Icon(48), out.filePath("zanfo48.png"), "png") &&
+              Save(Icon(64), out.filePath("zanfo64.png"), "png") &&
+              Save(Icon(128), out.filePath("zanfo128.png"), "png") &&
               Save(Icon(256), out.filePath("zanfo256.png"), "png") &&
               Save(About(2026), out.filePath("about.jpg"), "jpg");
     return ok ? 0 : 1;

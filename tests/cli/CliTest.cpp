@@ -31,8 +31,10 @@ struct Result {
 
 class Cli {
 public:
-    // Starts zanfo-cli with `input` as its standard input; `detached` runs it without a terminal.
-    Cli(const std::vector<std::string>& args, const std::string& input, bool detached = false)
+    // Starts zanfo-cli with `input` as its standard input; `detached` runs it without
+    // a terminal; `errorOnTerminal` gives it a terminal of the test's own as standard error.
+    Cli(const std::vector<std::string>& args, const std::string& input, bool detached = false,
+        bool errorOnTerminal = false)
     {
         WriteFile(dir_ / "stdin", input);
         std::vector<std::string> all{ZANFO_CLI};
@@ -45,7 +47,14 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, (dir_ / "stdin").c_str(), O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, (dir_ / "stdout").c_str(), O_WRONLY | O_CREAT, 0600);
-        posix_spawn_file_actions_addopen(&actions, 2, (dir_ / "stderr").c_str(), O_WRONLY | O_CREAT, 0600);
+        if (errorOnTerminal) {
+            terminal_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+            ::grantpt(terminal_);
+            ::unlockpt(terminal_);
+            posix_spawn_file_actions_addopen(&actions, 2, ::ptsname(terminal_), O_RDWR | O_NOCTTY, 0);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, 2, (dir_ / "stderr").c_str(), O_WRONLY | O_CREAT, 0600);
+        }
         posix_spawnattr_t attr;
         posix_spawnattr_init(&attr);
         if (detached) posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
@@ -60,12 +69,27 @@ public:
     {
         int raw = 0;
         ::waitpid(pid_, &raw, 0);
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir_ / "stderr"), ReadFile(dir_ / "stdout")};
+        std::string err = terminal_ >= 0 ? DrainTerminal() : ReadFile(dir_ / "stderr");
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, err, ReadFile(dir_ / "stdout")};
+    }
+    ~Cli()
+    {
+        if (terminal_ >= 0) ::close(terminal_);
     }
 
 private:
+    std::string DrainTerminal()
+    {
+        ::fcntl(terminal_, F_SETFL, O_NONBLOCK);
+        std::string text;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(terminal_, buffer, sizeof buffer)) > 0;) text.append(buffer, std::size_t(n));
+        return text;
+    }
+
     TempDir dir_;
     pid_t pid_ = -1;
+    int terminal_ = -1;
 };
 
 Result RunCli(const std::vector<std::string>& args, const std::string& input = "", bool detached = false)
@@ -227,4 +251,18 @@ TEST(Cli, FullDiskKeepsTheExistingOutput)
     EXPECT_NE(r.err.find("Disk full"), std::string::npos) << r.err;
     EXPECT_EQ(ReadFile(disk.Dir() / "big.xxx"), "precious");
     EXPECT_EQ(disk.Dir().Listing(), "big.xxx ");
+}
+
+TEST(Cli, ProgressIsDrawnOnlyOnATerminal)
+{
+    TempDir dir;
+    WriteFile(dir / "big", Pattern(3 << 20));
+    Result r = Cli({"codify", dir / "big", "--password-stdin", "--progress"}, "pw\n", false, true).Wait();
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find(dir / "big" + " 100%"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.back(), '\n') << "the line is finished when the file is done";
+
+    r = RunCli({"codify", dir / "big", "-o", dir / "again.xxx", "--password-stdin", "--progress"}, "pw\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "") << "nothing is drawn into a file or a pipe";
 }
