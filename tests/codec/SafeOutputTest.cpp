@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "codec/FileIo.h"
+#include "support/SmallDisk.h"
 #include "support/TempDir.h"
 
 using zanfo::SafeOutput;
@@ -69,9 +70,21 @@ TEST(SafeOutput, RefusesWhatCannotBeCreatedBeforeWritingAnything)
     EXPECT_EQ(dir.Listing(), "folder ");
 }
 
+TEST(SafeOutput, RefusesAReadOnlyFileSystem)
+{
+    SmallDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << "mounting a small file system needs root";
+    WriteFile(disk.Dir() / "old", "keep");
+    ASSERT_TRUE(disk.MakeReadOnly());
+    SafeOutput out;
+    EXPECT_EQ(out.Open(disk.Dir() / "old", SafeOutput::Access::Default), EROFS);
+    EXPECT_EQ(out.Open(disk.Dir() / "new", SafeOutput::Access::Default), EROFS);
+    EXPECT_EQ(ReadFile(disk.Dir() / "old"), "keep");
+}
+
 TEST(SafeOutput, RefusesReadOnlyFilesAndFolders)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere; the read-only file system test stands in";
     TempDir dir;
     WriteFile(dir / "locked", "keep");
     ::chmod((dir / "locked").c_str(), 0444);
