@@ -38,19 +38,14 @@ inline void Store(uint8_t* p, uint32_t v)
 #define ZANFO_ALWAYS_INLINE __forceinline
 #endif
 
-// F on the instance's S-boxes.
-#define BF_F(x) F(x)
-
-// One round with the two halves' roles given; the sixteen are written out below.
-#define BF_ROUND(a, b, n) a ^= BF_F(b) ^ p_[n]
-
-// The high half is split off once; its two bytes and the low half's two bytes
-// then each take a single byte move.
+// Blowfish's F on this key's S-boxes, from the most significant byte to the least.
 ZANFO_ALWAYS_INLINE uint32_t TDCP_blowfish::F(uint32_t x) const
 {
-    const uint32_t high = x >> 16;
-    return ((s_[0][high >> 8] + s_[1][high & 0xFF]) ^ s_[2][(x >> 8) & 0xFF]) + s_[3][x & 0xFF];
+    return ((s_[0][x >> 24] + s_[1][(x >> 16) & 0xFF]) ^ s_[2][(x >> 8) & 0xFF]) + s_[3][x & 0xFF];
 }
+
+// One round with the two halves' roles given; the sixteen are written out below.
+#define BF_ROUND(a, b, n) a ^= F(b) ^ p_[n]
 
 TDCP_blowfish::TDCP_blowfish(TComponent* owner) : TDCP_blockcipher(owner)
 {
@@ -118,14 +113,14 @@ ZANFO_ALWAYS_INLINE void TDCP_blowfish::Decrypt(uint32_t& left, uint32_t& right)
 #define BF_ROUND8(a, b, n)         \
     do {                           \
         const uint32_t k = p_[n];  \
-        a##0 ^= BF_F(b##0) ^ k;    \
-        a##1 ^= BF_F(b##1) ^ k;    \
-        a##2 ^= BF_F(b##2) ^ k;    \
-        a##3 ^= BF_F(b##3) ^ k;    \
-        a##4 ^= BF_F(b##4) ^ k;    \
-        a##5 ^= BF_F(b##5) ^ k;    \
-        a##6 ^= BF_F(b##6) ^ k;    \
-        a##7 ^= BF_F(b##7) ^ k;    \
+        a##0 ^= F(b##0) ^ k;    \
+        a##1 ^= F(b##1) ^ k;    \
+        a##2 ^= F(b##2) ^ k;    \
+        a##3 ^= F(b##3) ^ k;    \
+        a##4 ^= F(b##4) ^ k;    \
+        a##5 ^= F(b##5) ^ k;    \
+        a##6 ^= F(b##6) ^ k;    \
+        a##7 ^= F(b##7) ^ k;    \
     } while (0)
 
 // Writes plain block i: D(C(i)) XOR C(i-1). Run from the last block to the first,
