@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "IoError.h"
+#include "crypto/Wipe.h"
 
 namespace zanfo {
 
@@ -75,6 +76,9 @@ std::uint64_t FileSize(int fd)
 
 FileSource::FileSource(int fd) : fd_(fd), buffer_(new std::uint8_t[FileBufferSize]) {}
 
+// The buffers hold file contents, plain ones among them: they do not outlive the run.
+FileSource::~FileSource() { SecureZero(buffer_.get(), FileBufferSize); }
+
 // Refills the buffer; a read is retried until the buffer is full or the file ends.
 std::size_t FileSource::Fill()
 {
@@ -112,7 +116,7 @@ FileSink::FileSink(int fd) : fd_(fd), buffer_(new std::uint8_t[FileBufferSize]) 
 
 // Whatever is still buffered when the sink goes was not flushed: it belongs to a
 // run that failed, and its temporary file is removed anyway.
-FileSink::~FileSink() = default;
+FileSink::~FileSink() { SecureZero(buffer_.get(), FileBufferSize); }
 
 std::size_t FileSink::Write(const std::uint8_t* data, std::size_t count)
 {

@@ -48,6 +48,7 @@ inline constexpr std::size_t FileBufferSize = 256 * 1024;
 class FileSource final : public ByteSource {
 public:
     explicit FileSource(int fd);
+    ~FileSource() override;
     std::size_t Read(std::uint8_t* buffer, std::size_t count) override;
 
 private:
