@@ -12,6 +12,7 @@
 #include "lang/LanguageTable.h"
 #include "support/Hex.h"
 #include "support/Protect.h"
+#include "support/Raised.h"
 #include "support/SmallDisk.h"
 #include "support/TempDir.h"
 
@@ -204,12 +205,7 @@ TEST(Operation, IoErrorsLeaveTheExistingOutputAndNoTemporaryFile)
     WriteFile(dir / "short", "precious");
     ScriptedHost host(dir / "short.xxx", dir / "short");
     host.passwords = {"pw"};
-    try {
-        RunOperation(OperationKind::Decodify, host);
-        ADD_FAILURE() << "no error raised";
-    } catch (const IoError& e) {
-        EXPECT_STREQ(e.what(), "Read beyond end of file");
-    }
+    EXPECT_EQ(Raised<IoError>([&] { RunOperation(OperationKind::Decodify, host); }), "Read beyond end of file");
     EXPECT_FALSE(host.BoxesCleared());
     EXPECT_EQ(ReadFile(dir / "short"), "precious");
     EXPECT_EQ(dir.Listing(), "short short.xxx ");
@@ -224,12 +220,7 @@ TEST(Operation, FullDiskLeavesTheExistingOutput)
     WriteFile(disk.Dir() / "big.xxx", "precious");
     ScriptedHost host(dir / "big", disk.Dir() / "big.xxx");
     host.passwords = {"pw"};
-    try {
-        RunOperation(OperationKind::Codify, host);
-        ADD_FAILURE() << "no error raised";
-    } catch (const IoError& e) {
-        EXPECT_STREQ(e.what(), "Disk full");
-    }
+    EXPECT_EQ(Raised<IoError>([&] { RunOperation(OperationKind::Codify, host); }), "Disk full");
     EXPECT_FALSE(host.BoxesCleared());
     EXPECT_EQ(ReadFile(disk.Dir() / "big.xxx"), "precious");
     EXPECT_EQ(disk.Dir().Listing(), "big.xxx ");

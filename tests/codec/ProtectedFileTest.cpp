@@ -7,6 +7,7 @@
 #include "codec/IoError.h"
 #include "crypto/Blowfish.h"
 #include "support/Hex.h"
+#include "support/Raised.h"
 
 using namespace zanfo;
 
@@ -31,15 +32,6 @@ DecodeResult Decode(const std::string& password, const std::string& protectedByt
     return result;
 }
 
-std::string IoErrorOf(auto&& action)
-{
-    try {
-        action();
-    } catch (const IoError& e) {
-        return e.what();
-    }
-    return "";
-}
 
 }  // namespace
 
@@ -141,7 +133,7 @@ TEST(ProtectedFile, ShortProtectedFileIsAnEndOfFileError)
     const std::string encoded = Encode("pw", "");
     for (std::size_t n : {0u, 1u, 31u}) {
         std::string out;
-        EXPECT_EQ(IoErrorOf([&] { Decode("pw", encoded.substr(0, n), out); }),
+        EXPECT_EQ(Raised<IoError>([&] { Decode("pw", encoded.substr(0, n), out); }),
                   "Read beyond end of file")
             << n;
         EXPECT_EQ(out, "");
@@ -156,13 +148,13 @@ TEST(ProtectedFile, FullDiskIsReportedWhereverItHappens)
         TDCP_blowfish cipher;
         MemorySource source(plain);
         MemorySink full(capacity);
-        EXPECT_EQ(IoErrorOf([&] { EncodeFile(cipher, "pw", source, full); }), "Disk full") << capacity;
+        EXPECT_EQ(Raised<IoError>([&] { EncodeFile(cipher, "pw", source, full); }), "Disk full") << capacity;
         EXPECT_FALSE(cipher.Initialized()) << "the key is burned on the error path too";
 
         MemorySource protectedSource(encoded);
         MemorySink fullPlain(capacity);
         if (capacity < plain.size()) {
-            EXPECT_EQ(IoErrorOf([&] { DecodeFile(cipher, "pw", protectedSource, fullPlain); }),
+            EXPECT_EQ(Raised<IoError>([&] { DecodeFile(cipher, "pw", protectedSource, fullPlain); }),
                       "Disk full")
                 << capacity;
         }

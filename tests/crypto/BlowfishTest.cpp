@@ -9,6 +9,7 @@
 
 #include "crypto/Error.h"
 #include "support/Hex.h"
+#include "support/Raised.h"
 
 using zanfo::TDCP_blowfish;
 
@@ -98,15 +99,6 @@ void Key(TDCP_blowfish& bf, const std::string& key)
     bf.Init(key.data(), int32_t(key.size() * 8), nullptr);
 }
 
-std::string ErrorOf(auto&& action)
-{
-    try {
-        action();
-    } catch (const zanfo::Error& e) {
-        return e.what();
-    }
-    return "";
-}
 
 // CBC with the partial-block rule, written from single-block ECB calls.
 std::string ReferenceCbc(TDCP_blowfish& bf, std::string iv, const std::string& data, bool encrypt)
@@ -163,15 +155,15 @@ TEST(Blowfish, KeySizes)
     TDCP_blowfish bf;
     const std::string key = Pattern(56);
     for (int32_t size = 8; size <= 448; size += 8)
-        EXPECT_EQ(ErrorOf([&] { bf.Init(key.data(), size, nullptr); }), "") << size;
+        EXPECT_EQ(Raised<zanfo::Error>([&] { bf.Init(key.data(), size, nullptr); }), "") << size;
 
     for (int32_t size : {0, -8, 12, 456}) {
         Key(bf, "key");  // a keyed component is burned before the size is looked at
-        EXPECT_EQ(ErrorOf([&] { bf.Init(key.data(), size, nullptr); }),
+        EXPECT_EQ(Raised<zanfo::Error>([&] { bf.Init(key.data(), size, nullptr); }),
                   "Blowfish: Invalid key size - " + std::to_string(size));
         EXPECT_FALSE(bf.Initialized());
         char block[8] = {};
-        EXPECT_EQ(ErrorOf([&] { bf.EncryptCBC(block, block, 8); }), "Blowfish: Not initialized");
+        EXPECT_EQ(Raised<zanfo::Error>([&] { bf.EncryptCBC(block, block, 8); }), "Blowfish: Not initialized");
     }
 }
 
@@ -339,15 +331,15 @@ TEST(Blowfish, BurnAndFreshComponentsRefuseData)
 {
     TDCP_blowfish bf;
     char block[8] = {};
-    EXPECT_EQ(ErrorOf([&] { bf.EncryptECB(block, block); }), "Blowfish: Not initialized");
+    EXPECT_EQ(Raised<zanfo::Error>([&] { bf.EncryptECB(block, block); }), "Blowfish: Not initialized");
     Key(bf, "burn");
     bf.Burn();
     EXPECT_FALSE(bf.Initialized());
     EXPECT_NO_THROW(bf.Reset());
     for (auto op : {&TDCP_blowfish::EncryptCBC, &TDCP_blowfish::DecryptCBC,
                     &TDCP_blowfish::EncryptCFB8bit, &TDCP_blowfish::DecryptCFB8bit})
-        EXPECT_EQ(ErrorOf([&] { (bf.*op)(block, block, 8); }), "Blowfish: Not initialized");
-    EXPECT_EQ(ErrorOf([&] { bf.DecryptECB(block, block); }), "Blowfish: Not initialized");
+        EXPECT_EQ(Raised<zanfo::Error>([&] { (bf.*op)(block, block, 8); }), "Blowfish: Not initialized");
+    EXPECT_EQ(Raised<zanfo::Error>([&] { bf.DecryptECB(block, block); }), "Blowfish: Not initialized");
 }
 
 TEST(Blowfish, PropertiesDiscardAssignments)

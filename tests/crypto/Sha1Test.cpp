@@ -8,6 +8,7 @@
 
 #include "crypto/Error.h"
 #include "support/Hex.h"
+#include "support/Raised.h"
 
 using zanfo::TDCP_sha1;
 
@@ -114,18 +115,9 @@ TEST(Sha1, FinalWritesTwentyBytesAndBurns)
     EXPECT_EQ(ToHex(block), "a9993e364706816aba3e25717850c26c9cd0d89d" + std::string(24, 'f'));
 
     EXPECT_FALSE(hash.Initialized());
-    EXPECT_THROW(
-        {
-            try {
-                hash.Final(block.data());
-            } catch (const zanfo::Error& e) {
-                EXPECT_STREQ(e.what(), "SHA1: Not initialized");
-                throw;
-            }
-        },
-        zanfo::Error);
-    EXPECT_THROW(hash.UpdateStr("x"), zanfo::Error);
-    EXPECT_THROW(TDCP_sha1().Update("x", 1), zanfo::Error);
+    EXPECT_EQ(Raised<zanfo::Error>([&] { hash.Final(block.data()); }), "SHA1: Not initialized");
+    EXPECT_EQ(Raised<zanfo::Error>([&] { hash.UpdateStr("x"); }), "SHA1: Not initialized");
+    EXPECT_EQ(Raised<zanfo::Error>([] { TDCP_sha1().Update("x", 1); }), "SHA1: Not initialized");
 
     // Init starts afresh, independent of the earlier digest; Init mid-digest discards it.
     hash.Init();

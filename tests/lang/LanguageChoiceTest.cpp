@@ -9,6 +9,7 @@
 
 #include "crypto/Error.h"
 #include "lang/MessageTexts.h"
+#include "support/Raised.h"
 #include "support/SmallDisk.h"
 #include "support/TempDir.h"
 
@@ -57,15 +58,6 @@ private:
     TempDir dir_;
 };
 
-std::string Raised(auto&& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "";
-}
 
 const LanguageItem kInFileBox = LanguageItem::InFileBox;
 const LanguageItem kOutFileBox = LanguageItem::OutFileBox;
@@ -168,7 +160,7 @@ TEST(LanguageChoice, ValuesOfAnotherTypeAreRefusedAtStart)
         WriteFile(home.IniFile(), std::string("[Languages]\n") + line + "\n");
         SettingsStore store;
         RecordingTarget target;
-        EXPECT_EQ(Raised([&] { RestoreLanguage(store, target); }), "Invalid data type for 'Languages'") << line;
+        EXPECT_EQ(Raised<Error>([&] { RestoreLanguage(store, target); }), "Invalid data type for 'Languages'") << line;
         EXPECT_TRUE(target.calls.empty());
     }
 }
@@ -180,7 +172,7 @@ TEST(LanguageChoice, ACorruptFileIsIgnoredAtStart)
     WriteFile(home.IniFile(), std::string("\x01\xFF[[[Languages\n=\n\0\0garbage", 22));
     SettingsStore store;
     RecordingTarget target;
-    EXPECT_EQ(Raised([&] { RestoreLanguage(store, target); }), "");
+    EXPECT_EQ(Raised<Error>([&] { RestoreLanguage(store, target); }), "");
     EXPECT_TRUE(target.calls.empty());
 }
 
@@ -191,7 +183,7 @@ TEST(LanguageChoice, AFailedStoreKeepsTheLanguage)
     ConfigHome home(dir / "not-a-folder");  // the config folder cannot be created
     SettingsStore store;
     RecordingTarget target;
-    EXPECT_EQ(Raised([&] { SelectLanguage(Language::Portuguese, store, target); }),
+    EXPECT_EQ(Raised<Error>([&] { SelectLanguage(Language::Portuguese, store, target); }),
               "Failed to create key Tarvi\\Zanfo\\Languages");
     EXPECT_TRUE(target.calls.empty());
     EXPECT_EQ(MessageTexts[MsgCodifyPrompt], QStringLiteral("Type the Password"));
@@ -206,7 +198,7 @@ TEST(LanguageChoice, AFullDiskFailsToSetTheData)
     WriteFile(disk.Dir() / "filler", std::string(64 * 1024, 'x'));
     SettingsStore store;
     RecordingTarget target;
-    EXPECT_EQ(Raised([&] { SelectLanguage(Language::Spanish, store, target); }),
+    EXPECT_EQ(Raised<Error>([&] { SelectLanguage(Language::Spanish, store, target); }),
               "Failed to set data for 'Languages'");
     EXPECT_TRUE(target.calls.empty());
 }
