@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev   # compilers, sanitizer and fuzzer runtimes
   libgtest-dev libbenchmark-dev                    # tests and benchmarks
   qt6-base-dev libgl-dev                           # the window
-  xvfb xauth fonts-liberation2 imagemagick         # a display, the fonts the window asks for, screenshots
+  xvfb xauth fonts-liberation2                     # a display for screenshots, the fonts the window asks for
   openssl desktop-file-utils dpkg-dev file         # benchmarks, desktop entry check, packaging
   libxml2-utils shared-mime-info groff-base bc
 )
