@@ -28,7 +28,8 @@ void TSkinData::Apply(QWidget* form) const
 {
     if (!Active) return;
     const auto mark = [&](QWidget* w) {
-        if (w->property("tag").toInt() == DisableTag && w->property("tag").isValid()) return;
+        const QVariant tag = w->property("tag");
+        if (tag.isValid() && tag.toInt() == DisableTag) return;
         w->setProperty(kSkinned, true);
     };
     mark(form);

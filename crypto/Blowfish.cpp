@@ -1,36 +1,17 @@
 #include "Blowfish.h"
 
-#include <bit>
 #include <cstring>
 #include <string>
 
+#include "BigEndian.h"
 #include "BlowfishTables.h"
 #include "Error.h"
 #include "Wipe.h"
 
 namespace zanfo {
-namespace {
 
-constexpr uint32_t ByteSwap(uint32_t v)
-{
-    return (v >> 24) | ((v >> 8) & 0xFF00) | ((v << 8) & 0xFF0000) | (v << 24);
-}
-
-// Big-endian halves, read and written as whole words.
-inline uint32_t Load(const uint8_t* p)
-{
-    uint32_t v;
-    std::memcpy(&v, p, 4);
-    return std::endian::native == std::endian::little ? ByteSwap(v) : v;
-}
-
-inline void Store(uint8_t* p, uint32_t v)
-{
-    if constexpr (std::endian::native == std::endian::little) v = ByteSwap(v);
-    std::memcpy(p, &v, 4);
-}
-
-}  // namespace
+using big_endian::Load;
+using big_endian::Store;
 
 #if defined(__GNUC__) || defined(__clang__)
 #define ZANFO_ALWAYS_INLINE inline __attribute__((always_inline))
@@ -310,33 +291,30 @@ void TDCP_blowfish::DecryptCBC(const void* inData, void* outData, int32_t size)
     if (const int32_t r = size % 8) XorTail(in, out, r);
 }
 
-void TDCP_blowfish::EncryptCFB8bit(const void* inData, void* outData, int32_t size)
+// 8-bit CFB: each byte XOR the first byte of E(chaining value); the chaining value
+// moves one byte left and takes in the cipher byte (the output when encrypting,
+// the input when decrypting).
+void TDCP_blowfish::Cfb8(const uint8_t* in, uint8_t* out, int32_t size, bool decrypt)
 {
     CheckInitialized();
-    auto in = static_cast<const uint8_t*>(inData);
-    auto out = static_cast<uint8_t*>(outData);
     for (int32_t i = 0; i < size; ++i) {
         uint32_t a = Load(cv_), b = Load(cv_ + 4);
         Encrypt(a, b);
-        out[i] = in[i] ^ uint8_t(a >> 24);
+        const uint8_t input = in[i];
+        out[i] = input ^ uint8_t(a >> 24);
         std::memmove(cv_, cv_ + 1, 7);
-        cv_[7] = out[i];
+        cv_[7] = decrypt ? input : out[i];
     }
+}
+
+void TDCP_blowfish::EncryptCFB8bit(const void* inData, void* outData, int32_t size)
+{
+    Cfb8(static_cast<const uint8_t*>(inData), static_cast<uint8_t*>(outData), size, false);
 }
 
 void TDCP_blowfish::DecryptCFB8bit(const void* inData, void* outData, int32_t size)
 {
-    CheckInitialized();
-    auto in = static_cast<const uint8_t*>(inData);
-    auto out = static_cast<uint8_t*>(outData);
-    for (int32_t i = 0; i < size; ++i) {
-        uint32_t a = Load(cv_), b = Load(cv_ + 4);
-        Encrypt(a, b);
-        const uint8_t c = in[i];
-        out[i] = c ^ uint8_t(a >> 24);
-        std::memmove(cv_, cv_ + 1, 7);
-        cv_[7] = c;
-    }
+    Cfb8(static_cast<const uint8_t*>(inData), static_cast<uint8_t*>(outData), size, true);
 }
 
 }  // namespace zanfo

@@ -34,6 +34,7 @@ private:
     // CBC-decrypts eight blocks at once; cl, cr is the chaining value.
     void Decrypt8(const uint8_t* in, uint8_t* out, uint32_t& cl, uint32_t& cr) const;
     void XorTail(const uint8_t* in, uint8_t* out, int32_t r) const;
+    void Cfb8(const uint8_t* in, uint8_t* out, int32_t size, bool decrypt);
 
     uint8_t iv_[8];
     uint8_t cv_[8];

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "BigEndian.h"
 #include "Error.h"
 #include "Wipe.h"
 
@@ -9,19 +10,6 @@ namespace zanfo {
 namespace {
 
 constexpr uint32_t Rol(uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
-
-uint32_t LoadBE(const uint8_t* p)
-{
-    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
-}
-
-void StoreBE(uint8_t* p, uint32_t v)
-{
-    p[0] = uint8_t(v >> 24);
-    p[1] = uint8_t(v >> 16);
-    p[2] = uint8_t(v >> 8);
-    p[3] = uint8_t(v);
-}
 
 [[noreturn]] void NotInitialized() { throw Error("SHA1: Not initialized"); }
 
@@ -90,11 +78,11 @@ void TDCP_sha1::Final(void* digest)
     if (!initialized_) NotInitialized();
     buffer_[index_] = 0x80;
     if (index_ >= 56) Compress();  // no room left for the bit count
-    StoreBE(buffer_ + 56, lenHi_);
-    StoreBE(buffer_ + 60, lenLo_);
+    big_endian::Store(buffer_ + 56, lenHi_);
+    big_endian::Store(buffer_ + 60, lenLo_);
     Compress();
     auto out = static_cast<uint8_t*>(digest);
-    for (int i = 0; i < 5; ++i) StoreBE(out + 4 * i, hash_[i]);
+    for (int i = 0; i < 5; ++i) big_endian::Store(out + 4 * i, hash_[i]);
     Burn();
 }
 
@@ -102,7 +90,7 @@ void TDCP_sha1::Compress()
 {
     index_ = 0;
     uint32_t w[80];
-    for (int t = 0; t < 16; ++t) w[t] = LoadBE(buffer_ + 4 * t);
+    for (int t = 0; t < 16; ++t) w[t] = big_endian::Load(buffer_ + 4 * t);
     for (int t = 16; t < 80; ++t) w[t] = Rol(w[t - 3] ^ w[t - 8] ^ w[t - 14] ^ w[t - 16], 1);
 
     uint32_t a = hash_[0], b = hash_[1], c = hash_[2], d = hash_[3], e = hash_[4];
